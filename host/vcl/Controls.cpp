@@ -1,0 +1,43 @@
+#include "vcl/Controls.h"
+
+#include <algorithm>
+
+#include "vcl/SysUtils.h"
+
+namespace vcl {
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(new TFont) {}
+
+TControl::~TControl() {
+  SetParent(nullptr);
+  delete font_;
+}
+
+void TControl::SetParent(TWinControl* AParent) {
+  if (AParent == parent_) return;
+  if (parent_ != nullptr) {
+    auto& list = parent_->controls_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+  }
+  parent_ = AParent;
+  if (parent_ != nullptr) parent_->controls_.push_back(this);
+}
+
+void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
+  left_ = ALeft;
+  top_ = ATop;
+  SetWidth(AWidth);
+  SetHeight(AHeight);
+}
+
+TWinControl::~TWinControl() {
+  while (!controls_.empty()) delete controls_.back();
+}
+
+TControl* TWinControl::Controls(int Index) const {
+  if (Index < 0 || Index >= ControlCount())
+    throw EComponentError(Format("Control index out of bounds (%d)", Index));
+  return controls_[static_cast<std::size_t>(Index)];
+}
+
+}  // namespace vcl
