@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "vcl/Reader.h"
 #include "vcl/SysUtils.h"
+#include "vcl/Writer.h"
 
 namespace vcl {
 
@@ -45,6 +47,27 @@ void TComponent::SetDesigning(bool Value) {
 }
 
 void TComponent::Loaded() { SetState(csLoading, false); }
+
+// The words are written unsigned, so a position of -8 is stored as 65528.
+void TComponent::DefineProperties(TFiler* Filer) {
+  auto word = [this](int Shift) { return (static_cast<Cardinal>(designInfo_) >> Shift) & 0xFFFFu; };
+  auto setWord = [this](int Shift, Int64 Value) {
+    const Cardinal mask = 0xFFFFu << Shift;
+    designInfo_ = static_cast<Integer>((static_cast<Cardinal>(designInfo_) & ~mask) |
+                                       ((static_cast<Cardinal>(Value) & 0xFFFFu) << Shift));
+  };
+  Filer->DefineProperty(
+      "Left", [setWord](TReader* R) { setWord(0, R->ReadInteger()); },
+      [word](TWriter* W) { W->WriteInteger(word(0)); }, word(0) != 0);
+  Filer->DefineProperty(
+      "Top", [setWord](TReader* R) { setWord(16, R->ReadInteger()); },
+      [word](TWriter* W) { W->WriteInteger(word(16)); }, word(16) != 0);
+}
+
+void TComponent::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+  (void)Proc;
+  (void)Root;
+}
 
 TComponent* TComponent::FindComponent(const AnsiString& AName) const {
   if (AName.empty()) return nullptr;

@@ -1,6 +1,7 @@
 // TComponent: ownership, names and the component state flags.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "vcl/Exception.h"
@@ -56,6 +57,23 @@ class TComponent : public TPersistent {
   // Called by the form reader once the whole root has been read.
   virtual void Loaded();
 
+  // The position of a non-visual component on its form at design time: the
+  // left coordinate in the low word, the top in the high word. Streamed as
+  // the defined properties "Left" and "Top", each only when not 0.
+  Integer DesignInfo() const { return designInfo_; }
+  void SetDesignInfo(Integer Value) { designInfo_ = Value; }
+  void DefineProperties(TFiler* Filer) override;
+
+  // Hands the components that are written inside this one to Proc, in
+  // order. Root is the component being written as a whole. The base hands
+  // out none.
+  virtual void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root);
+  // Whether the component sits inside a parent component (controls do), and
+  // is written there rather than directly under its owner.
+  virtual bool HasParent() const { return false; }
+  // Called by the form reader with the component a child was read inside.
+  virtual void SetParentComponent(TComponent* Value) { (void)Value; }
+
   // Finds an owned component by name, ignoring ASCII case as the host does.
   TComponent* FindComponent(const AnsiString& AName) const;
 
@@ -67,10 +85,16 @@ class TComponent : public TPersistent {
   void SetState(TComponentStateFlag Flag, bool On);
 
  private:
+  // The form reader and writer set csLoading, csReading and csWriting.
+  friend class TReader;
+  friend class TWriter;
+
+ private:
   TComponent* owner_ = nullptr;
   std::vector<TComponent*> components_;
   AnsiString name_;
   Integer tag_ = 0;
+  Integer designInfo_ = 0;
   TComponentState state_;
 };
 

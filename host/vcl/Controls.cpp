@@ -30,6 +30,18 @@ void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AH
   SetHeight(AHeight);
 }
 
+void TControl::SetParentComponent(TComponent* Value) {
+  if (auto* parent = dynamic_cast<TWinControl*>(Value)) SetParent(parent);
+}
+
+void TWinControl::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+  for (TControl* c : controls_)
+    if (c->Owner() == Root) Proc(c);
+  if (Root != this) return;
+  for (int i = 0; i < ComponentCount(); ++i)
+    if (!Components(i)->HasParent()) Proc(Components(i));
+}
+
 TWinControl::~TWinControl() {
   while (!controls_.empty()) delete controls_.back();
 }

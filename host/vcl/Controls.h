@@ -36,6 +36,10 @@ class TControl : public TComponent {
   virtual void SetHeight(Integer Value) { height_ = Value; }
   void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight);
 
+  bool HasParent() const override { return true; }
+  // A control read inside a windowed control is shown by it.
+  void SetParentComponent(TComponent* Value) override;
+
  private:
   AnsiString caption_;
   TFont* font_;
@@ -52,6 +56,11 @@ class TWinControl : public TControl {
 
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int Index) const;
+
+  // The controls shown here that Root owns; when this control is Root
+  // itself (a form being written), then also the components it owns that
+  // have no parent control, in ownership order.
+  void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
 
  private:
   friend class TControl;

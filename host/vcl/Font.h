@@ -1,6 +1,7 @@
 // TFont and the graphics constants it is written with.
 #pragma once
 
+#include "vcl/IdentMap.h"
 #include "vcl/Object.h"
 #include "vcl/Set.h"
 
@@ -18,6 +19,11 @@ inline constexpr TColor clBtnFace = static_cast<TColor>(0x8000000Fu);
 inline constexpr TFontCharset ANSI_CHARSET = 0;
 inline constexpr TFontCharset DEFAULT_CHARSET = 1;
 inline constexpr TFontCharset SYMBOL_CHARSET = 2;
+inline constexpr TFontCharset EASTEUROPE_CHARSET = 238;
+
+// The names under which colours and charsets are written to form files.
+TIdentMap ColorIdents();
+TIdentMap CharsetIdents();
 
 enum class TFontPitch : Byte { fpDefault, fpVariable, fpFixed };
 enum class TFontStyle : Byte { fsBold, fsItalic, fsUnderline, fsStrikeOut };

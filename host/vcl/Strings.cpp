@@ -1,9 +1,11 @@
 #include "vcl/Strings.h"
 
 #include "vcl/FileSystem.h"
+#include "vcl/Reader.h"
 #include "vcl/Stream.h"
 #include "vcl/StringList.h"
 #include "vcl/SysUtils.h"
+#include "vcl/Writer.h"
 
 namespace vcl {
 
@@ -69,6 +71,24 @@ void TStrings::SaveToStream(TStream* Stream) const {
     Stream->WriteBuffer(text.data() + done, chunk);
     done += static_cast<std::size_t>(chunk);
   }
+}
+
+void TStrings::DefineProperties(TFiler* Filer) {
+  Filer->DefineProperty(
+      "Strings",
+      [this](TReader* R) {
+        TStringList lines;
+        R->ReadListBegin();
+        while (!R->EndOfList()) lines.Add(R->ReadString());
+        R->ReadListEnd();
+        Assign(&lines);
+      },
+      [this](TWriter* W) {
+        W->WriteListBegin();
+        for (int i = 0, n = Count(); i < n; ++i) W->WriteString(Strings(i));
+        W->WriteListEnd();
+      },
+      Count() > 0);
 }
 
 void TStrings::Error(int Index) { throw EStringListError(Format("List index out of bounds (%d)", Index)); }

@@ -70,6 +70,10 @@ class TStrings : public TPersistent {
   void LoadFromStream(TStream* Stream);
   void SaveToStream(TStream* Stream) const;
 
+  // Streams the strings as the defined property "Strings", a list of
+  // strings, written only when the list is not empty.
+  void DefineProperties(TFiler* Filer) override;
+
  protected:
   [[noreturn]] static void Error(int Index);
 };
