@@ -1,8 +1,14 @@
 #include "vcl/StdCtrls.h"
 
+#include "vcl/Forms.h"
+
 namespace vcl {
 
 TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) { SetBounds(0, 0, 75, 25); }
+
+void TButton::Click() {
+  if (TForm* form = GetParentForm(this)) form->SetModalResult(modalResult_);
+}
 
 TLabel::TLabel(TComponent* AOwner) : TControl(AOwner) { SetBounds(0, 0, 65, 17); }
 

@@ -2,13 +2,32 @@
 #pragma once
 
 #include "vcl/Controls.h"
+#include "vcl/ModalResult.h"
 
 namespace vcl {
 
-// A push button, 75 x 25 pixels when created.
+// A push button, 75 x 25 pixels when created. A button with a modal result
+// closes its modal form with that result when pressed; the form's Default
+// button answers Enter and its Cancel button Escape.
 class TButton : public TWinControl {
  public:
   explicit TButton(TComponent* AOwner);
+
+  // Presses the button: gives the form that shows it the button's modal
+  // result.
+  void Click();
+
+  TModalResult ModalResult() const { return modalResult_; }
+  void SetModalResult(TModalResult Value) { modalResult_ = Value; }
+  bool Default() const { return default_; }
+  void SetDefault(bool Value) { default_ = Value; }
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool Value) { cancel_ = Value; }
+
+ private:
+  TModalResult modalResult_ = mrNone;
+  bool default_ = false;
+  bool cancel_ = false;
 };
 
 class TLabel : public TControl {

@@ -1,0 +1,7 @@
+#include "vcl/ToolServices.h"
+
+namespace vcl {
+
+TIToolServices* ToolServices = nullptr;
+
+}  // namespace vcl
