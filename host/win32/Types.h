@@ -6,13 +6,9 @@
 #include <cstdint>
 
 #define CALLBACK
-#define WINAPI
 
 using BOOL = int;
-using BYTE = std::uint8_t;
-using WORD = std::uint16_t;
 using DWORD = std::uint32_t;
-using UINT = unsigned int;
 using LONG = std::int32_t;
 using UINT_PTR = std::uintptr_t;
 using LONG_PTR = std::intptr_t;
