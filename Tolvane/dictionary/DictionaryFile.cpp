@@ -1,6 +1,7 @@
 // The dictionary text file: one line per key, escaped key, TAB, escaped
 // translation, CR LF after every line, lines in byte order.
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string_view>
 #include <unordered_map>
@@ -9,6 +10,7 @@
 #include "Tolvane/component/Captioneer.h"
 #include "vcl/FileSystem.h"
 #include "vcl/Forms.h"
+#include "vcl/Memory.h"
 #include "vcl/Stream.h"
 #include "vcl/SysUtils.h"
 
@@ -30,18 +32,32 @@ Split SplitEntry(std::string_view entry) {
   return {entry.substr(0, bar), entry.substr(bar + 1)};
 }
 
-bool NeedsEscape(char c) { return c == '\\' || c == '\n' || c == '\r' || c == '\t'; }
+// The escape letter of each byte that a field cannot hold as it is; 0 for
+// every other byte.
+constexpr std::array<char, 256> kEscapes = [] {
+  std::array<char, 256> table{};
+  table['\\'] = '\\';
+  table['\n'] = 'n';
+  table['\r'] = 'r';
+  table['\t'] = 't';
+  return table;
+}();
 
+bool NeedsEscape(char c) { return kEscapes[static_cast<unsigned char>(c)] != 0; }
+
+// Appends s with its special bytes escaped, copying the runs between them
+// whole.
 void AppendEscaped(AnsiString& out, std::string_view s) {
-  for (char c : s) {
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      default: out += c;
-    }
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const char letter = kEscapes[static_cast<unsigned char>(s[i])];
+    if (letter == 0) continue;
+    out.append(s.data() + start, i - start);
+    out += '\\';
+    out += letter;
+    start = i + 1;
   }
+  out.append(s.data() + start, s.size() - start);
 }
 
 void AppendUnescaped(AnsiString& out, std::string_view s) {
@@ -76,24 +92,23 @@ class HourGlass {
   vcl::TCursor saved_;
 };
 
-// One line of the file being written, with the first eight bytes kept as a
-// big-endian number so that most comparisons touch no string memory.
+// One line of the file being written, kept in a shared buffer, with its
+// first eight bytes as a big-endian number so that most comparisons touch
+// no string memory.
 struct Line {
   std::uint64_t head;
+  std::size_t offset;
+  std::uint32_t length;
   std::uint32_t keyLength;
   std::uint32_t entry;  // position of the entry that made the line
-  std::string_view text;
 };
 
 std::uint64_t HeadOf(std::string_view s) {
+  unsigned char bytes[8] = {};
+  std::memcpy(bytes, s.data(), std::min<std::size_t>(s.size(), 8));
   std::uint64_t h = 0;
-  for (std::size_t i = 0; i < 8; ++i) h = (h << 8) | (i < s.size() ? static_cast<unsigned char>(s[i]) : 0u);
+  for (unsigned char b : bytes) h = (h << 8) | b;
   return h;
-}
-
-bool LineLess(const Line& a, const Line& b) {
-  if (a.head != b.head) return a.head < b.head;
-  return a.text < b.text;
 }
 
 }  // namespace
@@ -122,41 +137,52 @@ AnsiString TCaptioneer::ReadString(const AnsiString& S) const {
 void TCaptioneer::SaveTo(const AnsiString& AFileName) {
   HourGlass hourGlass;
   const int count = FCaptions->Count();
-  std::vector<AnsiString> texts(static_cast<std::size_t>(count));
-  std::vector<Line> lines(static_cast<std::size_t>(count));
+  std::size_t total = 0;
+  for (int i = 0; i < count; ++i) total += FCaptions->Strings(i).size() + 1;
+  AnsiString buffer;
+  buffer.reserve(total + total / 8);
+  vcl::AdviseLargeBuffer(buffer.data(), buffer.capacity());
+  std::vector<Line> lines;
+  lines.reserve(static_cast<std::size_t>(count));
+  vcl::AdviseLargeBuffer(lines.data(), lines.capacity() * sizeof(Line));
+  lines.resize(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
     const Split split = SplitEntry(FCaptions->Strings(i));
-    AnsiString& text = texts[static_cast<std::size_t>(i)];
-    text.reserve(split.key.size() + split.translation.size() + 1);
-    AppendEscaped(text, split.key);
-    const auto keyLength = static_cast<std::uint32_t>(text.size());
-    text += '\t';
-    AppendEscaped(text, split.translation);
-    lines[static_cast<std::size_t>(i)] = Line{HeadOf(text), keyLength, static_cast<std::uint32_t>(i), text};
+    const std::size_t offset = buffer.size();
+    AppendEscaped(buffer, split.key);
+    const std::size_t keyLength = buffer.size() - offset;
+    buffer += '\t';
+    AppendEscaped(buffer, split.translation);
+    const std::string_view text = std::string_view(buffer).substr(offset);
+    lines[static_cast<std::size_t>(i)] = Line{HeadOf(text), offset, static_cast<std::uint32_t>(text.size()),
+                                              static_cast<std::uint32_t>(keyLength), static_cast<std::uint32_t>(i)};
   }
-  std::sort(lines.begin(), lines.end(), LineLess);
+  const std::string_view all(buffer);
+  auto textOf = [&](const Line& line) { return all.substr(line.offset, line.length); };
+  std::sort(lines.begin(), lines.end(), [&](const Line& a, const Line& b) {
+    if (a.head != b.head) return a.head < b.head;
+    return textOf(a) < textOf(b);
+  });
 
-  AnsiString bytes;
-  std::size_t total = 0;
-  for (const Line& line : lines) total += line.text.size() + 2;
-  bytes.reserve(total);
-  for (std::size_t i = 0; i < lines.size();) {
-    const std::string_view key = lines[i].text.substr(0, lines[i].keyLength + 1);
-    std::size_t last = i;
-    std::size_t end = i + 1;
-    for (; end < lines.size() && lines[end].text.substr(0, key.size()) == key; ++end)
-      if (lines[end].entry > lines[last].entry) last = end;
-    bytes += lines[last].text;
-    bytes += "\r\n";
-    i = end;
-  }
-  vcl::FileSystem::WriteFileAtomically(AFileName, bytes);
+  vcl::FileSystem::WriteFileAtomically(AFileName, [&](vcl::FileSystem::FileWriter& out) {
+    for (std::size_t i = 0; i < lines.size();) {
+      const std::string_view key = textOf(lines[i]).substr(0, lines[i].keyLength + 1);
+      std::size_t last = i;
+      std::size_t end = i + 1;
+      for (; end < lines.size() && textOf(lines[end]).substr(0, key.size()) == key; ++end)
+        if (lines[end].entry > lines[last].entry) last = end;
+      out.Append(textOf(lines[last]));
+      out.Append("\r\n");
+      i = end;
+    }
+  });
 }
 
 bool TCaptioneer::LoadFrom(const AnsiString& AFileName) {
   if (!vcl::FileExists(AFileName)) return false;
   const AnsiString bytes = vcl::FileSystem::ReadWholeFile(AFileName);
   vcl::TStringList entries;
+  entries.SetCapacity(static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n')));
   vcl::ForEachTextLine(bytes, [&](std::string_view line) {
     const auto tab = line.find('\t');
     if (tab == std::string_view::npos) return;

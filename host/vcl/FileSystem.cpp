@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 
+#include "vcl/Memory.h"
 #include "vcl/Stream.h"
 #include "vcl/SysUtils.h"
 
@@ -131,31 +132,67 @@ ssize_t WriteFully(int fd, const void* buf, size_t count) {
   return static_cast<ssize_t>(done);
 }
 
-void WriteFileAtomically(const AnsiString& FileName, std::string_view Bytes) {
+FileWriter::FileWriter(int fd, const AnsiString& name) : fd_(fd), name_(name) { buffer_.reserve(kBufferSize); }
+
+void FileWriter::Append(std::string_view bytes) {
+  if (buffer_.size() + bytes.size() > kBufferSize) Flush();
+  if (bytes.size() >= kBufferSize)
+    WriteOut(bytes);
+  else
+    buffer_.append(bytes);
+}
+
+void FileWriter::Flush() {
+  WriteOut(buffer_);
+  buffer_.clear();
+}
+
+void FileWriter::WriteOut(std::string_view bytes) {
+  if (WriteFully(fd_, bytes.data(), bytes.size()) < 0)
+    throw EWriteError(Format("Cannot write file \"%s\". %s", name_.c_str(), Reason(errno).c_str()));
+}
+
+void WriteFileAtomically(const AnsiString& FileName, const std::function<void(FileWriter&)>& Produce) {
   const AnsiString target = ResolveLinks(FileName);
   struct stat st {};
-  if (::stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && S_ISDIR(st.st_mode))
     throw EFCreateError(Format("Cannot create file \"%s\". %s", FileName.c_str(), Reason(EISDIR).c_str()));
-  const mode_t mode = ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : NewFileMode();
+  const mode_t mode = exists ? (st.st_mode & 07777) : NewFileMode();
 
   TemporaryFile temp(target);
   auto fail = [&](int err) {
     throw EWriteError(Format("Cannot write file \"%s\". %s", FileName.c_str(), Reason(err).c_str()));
   };
   if (::fchmod(temp.fd(), mode) != 0) fail(errno);
-  if (WriteFully(temp.fd(), Bytes.data(), Bytes.size()) < 0) fail(errno);
+  FileWriter writer(temp.fd(), FileName);
+  Produce(writer);
+  writer.Flush();
   if (Current().fsync(temp.fd()) != 0) fail(errno);
   if (int err = temp.Commit(target); err != 0) fail(err);
 }
 
+void WriteFileAtomically(const AnsiString& FileName, std::string_view Bytes) {
+  WriteFileAtomically(FileName, [Bytes](FileWriter& writer) { writer.Append(Bytes); });
+}
+
+// Reads in 64 KiB pieces straight into the result, sized from the file's
+// length up front so that a large file is neither copied nor grown twice.
 AnsiString ReadWholeFile(const AnsiString& FileName) {
   TFileStream stream(FileName, fmOpenRead);
+  struct stat st {};
   AnsiString bytes;
-  char chunk[65536];
+  if (::fstat(stream.Handle(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+    bytes.reserve(static_cast<std::size_t>(st.st_size) + 65536);
+    AdviseLargeBuffer(bytes.data(), bytes.capacity());
+  }
+  constexpr std::size_t kPiece = 65536;
   for (;;) {
-    Integer n = stream.Read(chunk, sizeof chunk);
+    const std::size_t used = bytes.size();
+    bytes.resize(used + kPiece);
+    const Integer n = stream.Read(bytes.data() + used, static_cast<Integer>(kPiece));
+    bytes.resize(used + static_cast<std::size_t>(n > 0 ? n : 0));
     if (n <= 0) break;
-    bytes.append(chunk, static_cast<std::size_t>(n));
   }
   return bytes;
 }

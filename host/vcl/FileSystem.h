@@ -6,6 +6,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string_view>
 
 #include "vcl/System.h"
@@ -53,6 +54,26 @@ ssize_t WriteFully(int fd, const void* buf, size_t count);
 // and EFCreateError (the file cannot be made) or EWriteError (the bytes
 // cannot be stored) names the file and the system's reason.
 void WriteFileAtomically(const AnsiString& FileName, std::string_view Bytes);
+
+// Takes the bytes of a file being written piece by piece, gathering small
+// pieces into one write. Raises EWriteError when the bytes cannot be stored.
+class FileWriter {
+ public:
+  FileWriter(int fd, const AnsiString& name);
+  void Append(std::string_view bytes);
+  void Flush();
+
+ private:
+  static constexpr std::size_t kBufferSize = 1 << 16;
+  void WriteOut(std::string_view bytes);
+  int fd_;
+  AnsiString name_;
+  AnsiString buffer_;
+};
+
+// As above, with the content produced by Produce into the writer, so that a
+// large file need not be assembled in memory first.
+void WriteFileAtomically(const AnsiString& FileName, const std::function<void(FileWriter&)>& Produce);
 
 // Reads a whole file. Raises EFOpenError when it cannot be opened and
 // EReadError when reading fails.

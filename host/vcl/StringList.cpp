@@ -1,5 +1,7 @@
 #include "vcl/StringList.h"
 
+#include "vcl/Memory.h"
+
 namespace vcl {
 
 const TStringList::Item& TStringList::At(int Index) const {
@@ -28,6 +30,12 @@ void TStringList::InsertObject(int Index, const AnsiString& S, TObject* AObject)
 void TStringList::Delete(int Index) {
   At(Index);
   items_.erase(items_.begin() + Index);
+}
+
+void TStringList::SetCapacity(int Capacity) {
+  if (Capacity <= Count()) return;
+  items_.reserve(static_cast<std::size_t>(Capacity));
+  AdviseLargeBuffer(items_.data(), items_.capacity() * sizeof(Item));
 }
 
 void TStringList::SetText(std::string_view Bytes) {

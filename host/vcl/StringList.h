@@ -22,7 +22,7 @@ class TStringList : public TStrings {
   void SetText(std::string_view Bytes) override;
 
   // Room for Capacity items without reallocation.
-  void SetCapacity(int Capacity) { items_.reserve(static_cast<std::size_t>(Capacity < 0 ? 0 : Capacity)); }
+  void SetCapacity(int Capacity);
   // Exchanges the whole contents with another list in constant time.
   void Swap(TStringList& Other) noexcept { items_.swap(Other.items_); }
 
