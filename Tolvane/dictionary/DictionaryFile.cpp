@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <deque>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "Tolvane/component/Captioneer.h"
@@ -199,82 +199,112 @@ bool TCaptioneer::LoadFrom(const AnsiString& AFileName) {
 
 namespace {
 
-struct StringHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
-};
-
 // The dictionary, indexed by key for one TranslateFrom run. Replacing an
-// entry marks it dead and appends its successor, which is what deleting it
-// and appending to the list does to the order of the rest; the list is
-// rebuilt from the live slots at the end. Each key keeps its entries'
-// positions in ascending order, so the first live one is the first match.
+// entry marks its slot dead and appends a slot for its successor, which is
+// what deleting it and appending to the list does to the order of the rest;
+// the list is rebuilt from the live slots once at the end. The slots of one
+// key are chained in ascending position, so the first live one in its chain
+// is the first match. Slots refer to the dictionary's own strings, which
+// stay untouched until the rebuild; only new entries own their text.
 class KeyIndex {
  public:
   explicit KeyIndex(const vcl::TStringList& list) {
-    const int count = list.Count();
-    slots_.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) Append(list.Strings(i), list.GetObject(i));
+    const auto count = static_cast<std::size_t>(list.Count());
+    slots_.reserve(count);
+    std::size_t buckets = 16;
+    while (buckets < count * 2) buckets *= 2;
+    buckets_.assign(buckets, kNone);
+    for (int i = 0; i < list.Count(); ++i) {
+      const std::string_view text = list.Strings(i);
+      const auto bar = text.find('|');
+      slots_.push_back(Slot{text, list.GetObject(i), kNone, true});
+      if (bar == std::string_view::npos) continue;  // not an entry: nothing matches it
+      Chain& chain = FindOrAddChain(text.substr(0, bar));
+      Link(chain, static_cast<std::uint32_t>(slots_.size() - 1));
+    }
   }
 
   // Replaces the first entry that begins with Key and a bar by Key|Translation.
-  void Replace(const AnsiString& key, const AnsiString& translation) {
+  void Replace(std::string_view key, std::string_view translation) {
     // A key that holds a bar matches entries of the key before that bar
     // whose translation begins with the rest of it and a bar.
     const auto bar = key.find('|');
-    const std::string_view entryKey = std::string_view(key).substr(0, bar);
-    auto it = keys_.find(entryKey);
-    if (it == keys_.end()) return;
-    Queue& queue = it->second;
-    while (queue.head < queue.positions.size() && !slots_[queue.positions[queue.head]].alive) ++queue.head;
-    std::size_t found = npos;
-    if (bar == AnsiString::npos) {
-      if (queue.head < queue.positions.size()) found = queue.positions[queue.head];
-    } else {
-      const AnsiString rest = key.substr(bar + 1) + "|";
-      for (std::size_t q = queue.head; q < queue.positions.size() && found == npos; ++q) {
-        const Slot& slot = slots_[queue.positions[q]];
-        if (slot.alive && std::string_view(slot.text).substr(entryKey.size() + 1, rest.size()) == rest)
-          found = queue.positions[q];
+    const std::string_view entryKey = key.substr(0, bar);
+    Chain* chain = FindChain(entryKey);
+    if (chain == nullptr) return;
+    while (chain->first != kNone && !slots_[chain->first].alive) chain->first = slots_[chain->first].next;
+    std::uint32_t found = chain->first;
+    if (bar != std::string_view::npos) {
+      const std::string_view rest = key.substr(bar + 1);
+      for (; found != kNone; found = slots_[found].next) {
+        const std::string_view candidate = slots_[found].text.substr(entryKey.size() + 1);
+        if (slots_[found].alive && candidate.size() > rest.size() && candidate.substr(0, rest.size()) == rest &&
+            candidate[rest.size()] == '|')
+          break;
       }
     }
-    if (found == npos) return;
+    if (found == kNone) return;
     slots_[found].alive = false;
-    Append(key + "|" + translation, nullptr);
+    AnsiString& text = owned_.emplace_back();
+    text.reserve(key.size() + 1 + translation.size());
+    text.append(key).append(1, '|').append(translation);
+    slots_.push_back(Slot{text, nullptr, kNone, true});
+    Link(*chain, static_cast<std::uint32_t>(slots_.size() - 1));
   }
 
   void StoreInto(vcl::TStringList& list) const {
     vcl::TStringList rebuilt;
     rebuilt.SetCapacity(static_cast<int>(slots_.size()));
     for (const Slot& slot : slots_)
-      if (slot.alive) rebuilt.AddObject(slot.text, slot.object);
+      if (slot.alive) rebuilt.AddObject(AnsiString(slot.text), slot.object);
     list.Swap(rebuilt);
   }
 
  private:
-  static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+  static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
   struct Slot {
-    AnsiString text;
+    std::string_view text;
     vcl::TObject* object;
+    std::uint32_t next;  // the next slot of the same key
     bool alive;
   };
-  struct Queue {
-    std::vector<std::size_t> positions;
-    std::size_t head = 0;
+  struct Chain {
+    std::string_view key;
+    std::uint32_t first;
+    std::uint32_t last;
   };
 
-  void Append(const AnsiString& text, vcl::TObject* object) {
-    const auto bar = text.find('|');
-    slots_.push_back(Slot{text, object, true});
-    if (bar == AnsiString::npos) return;  // not an entry: nothing matches it
-    const std::string_view key = std::string_view(text).substr(0, bar);
-    auto it = keys_.find(key);
-    if (it == keys_.end()) it = keys_.emplace(AnsiString(key), Queue{}).first;
-    it->second.positions.push_back(slots_.size() - 1);
+  void Link(Chain& chain, std::uint32_t slot) {
+    if (chain.first == kNone)
+      chain.first = slot;
+    else
+      slots_[chain.last].next = slot;
+    chain.last = slot;
+  }
+
+  // Open addressing with linear probing over the chains.
+  std::size_t BucketOf(std::string_view key) const {
+    std::size_t b = std::hash<std::string_view>{}(key) & (buckets_.size() - 1);
+    while (buckets_[b] != kNone && chains_[buckets_[b]].key != key) b = (b + 1) & (buckets_.size() - 1);
+    return b;
+  }
+  Chain* FindChain(std::string_view key) {
+    const std::size_t b = BucketOf(key);
+    return buckets_[b] == kNone ? nullptr : &chains_[buckets_[b]];
+  }
+  Chain& FindOrAddChain(std::string_view key) {
+    const std::size_t b = BucketOf(key);
+    if (buckets_[b] == kNone) {
+      buckets_[b] = static_cast<std::uint32_t>(chains_.size());
+      chains_.push_back(Chain{key, kNone, kNone});
+    }
+    return chains_[buckets_[b]];
   }
 
   std::vector<Slot> slots_;
-  std::unordered_map<AnsiString, Queue, StringHash, std::equal_to<>> keys_;
+  std::vector<Chain> chains_;
+  std::vector<std::uint32_t> buckets_;
+  std::deque<AnsiString> owned_;  // texts of new entries; a deque never moves them
 };
 
 }  // namespace
@@ -283,11 +313,12 @@ bool TCaptioneer::TranslateFrom(const AnsiString& AFileName) {
   if (!vcl::FileExists(AFileName)) return false;
   vcl::TFileStream file(AFileName, vcl::fmOpenRead);
   KeyIndex index(*FCaptions);
-  AnsiString line;
+  AnsiString line, key, translation;
   auto process = [&] {
     const auto tab = line.find('\t');
     if (tab != AnsiString::npos) {
-      AnsiString key, translation;
+      key.clear();
+      translation.clear();
       AppendUnescaped(key, std::string_view(line).substr(0, tab));
       AppendUnescaped(translation, std::string_view(line).substr(tab + 1));
       index.Replace(key, translation);
