@@ -39,8 +39,10 @@ class TBinaryObjectReader {
   // Both raise EReadError at the end of the data or for an unknown type.
   TValueType NextValue();
   TValueType ReadValue();
-  // True when the next byte is vaNull (the end of a list), which it leaves.
-  bool EndOfList() { return NextValue() == TValueType::vaNull; }
+  // True when the next byte is 0 (the end of a list), which it leaves.
+  // Only the byte is looked at: a child component may start with a prefix
+  // byte that is no value type.
+  bool EndOfList() { return PeekByte() == 0; }
   // Consumes the vaNull that ends a list; raises EReadError for any other.
   void ReadListEnd();
 
