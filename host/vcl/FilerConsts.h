@@ -17,6 +17,5 @@ inline constexpr const char* SListEndExpected = "End of list expected";
 inline constexpr const char* SListBeginExpected = "Start of list expected";
 inline constexpr const char* SInvalidResource = "Invalid resource header";
 inline constexpr const char* SParseError = "%s on line %d";
-inline constexpr const char* SNoRoot = "No root component to read into and no class to create it";
 
 }  // namespace vcl::FilerConsts

@@ -1,6 +1,5 @@
 #include "vcl/Reader.h"
 
-#include <limits>
 #include <memory>
 
 #include "vcl/ClassRegistry.h"
