@@ -4,8 +4,10 @@
 // The class is implemented by facet: the caption dictionary and form
 // translation (dictionary/CaptionDictionary.cpp), the built-in language
 // tables (dictionary/LanguageTable.cpp), the dictionary text file
-// (dictionary/DictionaryFile.cpp) and the component's life cycle
-// (component/Captioneer.cpp).
+// (dictionary/DictionaryFile.cpp), the component's life cycle and published
+// properties (component/Captioneer.cpp), the dialog hook and the locale
+// groups (component/DialogHook.cpp) and the storage of the dictionary file
+// along with the form (component/FormStorage.cpp).
 #pragma once
 
 #include <memory>
@@ -13,21 +15,55 @@
 #include "Tolvane/dictionary/LangName.h"
 #include "vcl/Component.h"
 #include "vcl/Font.h"
+#include "vcl/Method.h"
 #include "vcl/StringList.h"
+#include "win32/Types.h"
 
 namespace vcl {
+class TFiler;
 class TForm;
+class TReader;
+class TWriter;
 struct TVarRec;
 }  // namespace vcl
 
 namespace Tolvane {
 
+// Handlers assigned in the form designer and kept in the form file; the
+// component never calls them.
+using TTranslateEvent = vcl::TEvent<void(vcl::TObject* Sender, bool& Skip)>;
+using TTranslatedEvent = vcl::TEvent<void(vcl::TObject* Sender)>;
+
 class TCaptioneer : public vcl::TComponent {
  public:
   // Creates an empty dictionary and a copy of the owner's font (when the
-  // owner is a control), and switches the component on.
+  // owner is a control), switches this component on, acting on no other,
+  // and makes it captioneerInstance.
   explicit TCaptioneer(vcl::TComponent* AOwner);
+  // Switches this component off, acting on no other; captioneerInstance
+  // moves to the most recently constructed component still alive.
   ~TCaptioneer() override;
+
+  // Once the form is read, a component of a locale group takes the state of
+  // the first other member of its group.
+  void Loaded() override;
+
+  // --- Dialog hook and locale groups -------------------------------------
+  // Switches this component and its locale group; switching on switches the
+  // other groups off first.
+  void SetTranslate(bool Value);
+  // Switches this component alone, installing or removing the hook.
+  void InternalTranslate(bool Value);
+
+  // --- Form-file storage ----------------------------------------------------
+  // Declares "Storage", through which the dictionary file is saved and
+  // loaded whenever the form is written or read.
+  void DefineProperties(vcl::TFiler* Filer) override;
+  void WriteCaptions(vcl::TWriter* Writer);
+  void ReadCaptions(vcl::TReader* Reader);
+  // The directory a FileName without a path delimiter is resolved against:
+  // the open project's while designing, the program's otherwise.
+  vcl::AnsiString GetAppDir() const;
 
   // --- Caption dictionary and form translation --------------------------
   // Writes one entry per caption slot: the value at Args[k-1] is the
@@ -70,6 +106,10 @@ class TCaptioneer : public vcl::TComponent {
   vcl::TFont* Font() const { return FFont.get(); }
   void SetFont(const vcl::TFont* Value);
   TLangName Language() const { return FLanguage; }
+  TTranslateEvent OnTranslate() const { return FOnTranslate; }
+  void SetOnTranslate(TTranslateEvent Value) { FOnTranslate = Value; }
+  TTranslatedEvent OnTranslated() const { return FOnTranslated; }
+  void SetOnTranslated(TTranslatedEvent Value) { FOnTranslated = Value; }
 
  private:
   bool FTranslate = false;
@@ -80,6 +120,14 @@ class TCaptioneer : public vcl::TComponent {
   vcl::AnsiString FAbout;
   vcl::Integer FLocale = 0;
   vcl::AnsiString FFileName;
+  TTranslateEvent FOnTranslate;
+  TTranslatedEvent FOnTranslated;
 };
+
+// The most recently constructed component still alive; the hook translates
+// with it. nil when there is none.
+extern TCaptioneer* captioneerInstance;
+// The package's one CBT hook; 0 when none is installed.
+extern HHOOK CBTHook;
 
 }  // namespace Tolvane

@@ -1,6 +1,7 @@
 // Compares our conversions with the reference converter's (built from Free
 // Pascal by the shared peers/build.sh). Skipped when fpc is not installed.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -33,10 +34,17 @@ class PeerTest : public ::testing::Test {
       skip_ = "the reference converter's build.sh is not at " + script.string() + " (set CAPTIONEER_SHARED)";
       return;
     }
-    dir_ = fs::path(CAPTIONEER_BINARY_DIR) / "formconv-peer";
+    // CTest runs each test in a process of its own, possibly side by side:
+    // each process builds and runs the converter in its own folder.
+    dir_ = fs::path(CAPTIONEER_BINARY_DIR) / ("formconv-peer-" + std::to_string(::getpid()));
     fs::create_directories(dir_);
     const std::string command = "sh '" + script.string() + "' '" + dir_.string() + "' >/dev/null";
     if (std::system(command.c_str()) != 0) skip_ = "building the reference converter failed";
+  }
+
+  static void TearDownTestSuite() {
+    std::error_code ignored;
+    if (!dir_.empty()) fs::remove_all(dir_, ignored);
   }
 
   void SetUp() override {
