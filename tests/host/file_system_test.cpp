@@ -1,14 +1,13 @@
 #include "vcl/FileSystem.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <csignal>
 #include <filesystem>
 
+#include "file_size_limit.h"
 #include "test_dir.h"
 #include "vcl/Stream.h"
 
@@ -114,15 +113,10 @@ TEST(FileSystem, ShortAndInterruptedWritesAreCompleted) {
 TEST(FileSystem, FileSizeLimitGivesAWriteErrorAndKeepsTheFile) {
   TestDir dir;
   const std::string name = dir.Write("dict.txt", "previous");
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  ::getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 4;
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  EXPECT_THROW(FileSystem::WriteFileAtomically(name, std::string(100, 'x')), EWriteError);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  {
+    FileSizeLimit limit(4);
+    EXPECT_THROW(FileSystem::WriteFileAtomically(name, std::string(100, 'x')), EWriteError);
+  }
   EXPECT_EQ(TestDir::Read(name), "previous");
   EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{"dict.txt"}));
 }

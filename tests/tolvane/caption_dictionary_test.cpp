@@ -3,6 +3,7 @@
 #include <array>
 
 #include "Tolvane/Tolvane.h"
+#include "dictionary_lines.h"
 #include "vcl/Consts.h"
 #include "vcl/Forms.h"
 #include "vcl/StdCtrls.h"
@@ -11,19 +12,6 @@ using namespace Tolvane;
 using vcl::TVarRec;
 
 namespace {
-
-using Lines = std::vector<std::string>;
-
-Lines Dictionary(const TCaptioneer& c) {
-  Lines out;
-  for (int i = 0; i < c.Captions()->Count(); ++i) out.push_back(c.Captions()->Strings(i));
-  return out;
-}
-
-void Fill(TCaptioneer& c, const Lines& lines) {
-  c.Captions()->Clear();
-  for (auto& l : lines) c.Captions()->Add(l);
-}
 
 // Puts the host's English resource strings back after each test.
 class CaptionDictionary : public testing::Test {

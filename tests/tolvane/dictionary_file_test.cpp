@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <random>
 
 #include "Tolvane/Tolvane.h"
+#include "dictionary_lines.h"
+#include "file_size_limit.h"
 #include "test_dir.h"
 #include "vcl/FileSystem.h"
 #include "vcl/Forms.h"
@@ -14,19 +14,6 @@
 using namespace Tolvane;
 
 namespace {
-
-using Lines = std::vector<std::string>;
-
-Lines Dictionary(const TCaptioneer& c) {
-  Lines out;
-  for (int i = 0; i < c.Captions()->Count(); ++i) out.push_back(c.Captions()->Strings(i));
-  return out;
-}
-
-void Fill(TCaptioneer& c, const Lines& lines) {
-  c.Captions()->Clear();
-  for (auto& l : lines) c.Captions()->Add(l);
-}
 
 std::string Saved(TCaptioneer& c, const TestDir& dir) {
   c.SaveTo(dir.Path("out.txt"));
@@ -161,15 +148,10 @@ TEST(DictionaryFile, FailedSaveLeavesThePreviousFile) {
   const std::string name = dir.Write("d.txt", "Yes\tJa\r\n");
   TCaptioneer c(nullptr);
   Fill(c, Lines(1000, "key|translation that does not fit"));
-  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit old{};
-  ::getrlimit(RLIMIT_FSIZE, &old);
-  rlimit small = old;
-  small.rlim_cur = 16;
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  EXPECT_THROW(c.SaveTo(name), vcl::EWriteError);
-  ::setrlimit(RLIMIT_FSIZE, &old);
-  std::signal(SIGXFSZ, oldHandler);
+  {
+    FileSizeLimit limit(16);
+    EXPECT_THROW(c.SaveTo(name), vcl::EWriteError);
+  }
   EXPECT_EQ(TestDir::Read(name), "Yes\tJa\r\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
