@@ -28,5 +28,7 @@ using Command = std::function<void()>;
 
 Command AddLanguagesCommand(CLI::App& app);
 Command AddDictionaryCommand(CLI::App& app);
+Command AddFormCommand(CLI::App& app);
+Command AddShowCommand(CLI::App& app);
 
 }  // namespace captioneer

@@ -1,13 +1,14 @@
 // captioneer dictionary: builds one component's dictionary from host
 // strings, a dictionary file, a built-in language and translation files,
 // and writes it as a dictionary file.
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <vector>
 
 #include "Commands.h"
+#include "LanguageOption.h"
+#include "Output.h"
 #include "Tolvane/Tolvane.h"
 #include "vcl/Consts.h"
 #include "vcl/FileSystem.h"
@@ -25,20 +26,6 @@ struct Options {
   std::vector<std::string> translateFrom;
   std::string output = "-";
 };
-
-Tolvane::TLangName ParseLanguage(const std::string& text) {
-  if (auto byName = Tolvane::LangNameFromIdentifier(text)) return *byName;
-  if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos && text.size() <= 2) {
-    const int ordinal = std::stoi(text);
-    if (ordinal < Tolvane::kLangNameCount) return static_cast<Tolvane::TLangName>(ordinal);
-  }
-  std::string valid;
-  for (int i = 0; i < Tolvane::kLangNameCount; ++i) {
-    valid += i == 0 ? "" : ", ";
-    valid += Tolvane::LangNameIdentifier(static_cast<Tolvane::TLangName>(i));
-  }
-  throw UsageError("--language: unknown language '" + text + "'; valid: " + valid + " or their ordinals 0-25");
-}
 
 // Lines IDENTIFIER<TAB>TEXT replace host resource strings.
 void ApplyHostStrings(const std::string& fileName) {
@@ -72,9 +59,7 @@ void SaveToStandardOutput(Tolvane::TCaptioneer& captioneer) {
   } cleanup{dir};
   const std::string file = dir + "/dictionary.txt";
   captioneer.SaveTo(file);
-  const std::string bytes = vcl::FileSystem::ReadWholeFile(file);
-  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
-    throw Failure("standard output: write failed");
+  WriteToStandardOutput(vcl::FileSystem::ReadWholeFile(file));
 }
 
 }  // namespace

@@ -7,6 +7,17 @@
 #include "Commands.h"
 #include "vcl/Exception.h"
 
+namespace {
+
+// A message may quote bytes from a file; it still makes one line.
+std::string OneLine(std::string Message) {
+  for (char& c : Message)
+    if (c == '\n' || c == '\r') c = ' ';
+  return Message;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   // A file-size limit must surface as a write error, not kill the process.
   std::signal(SIGXFSZ, SIG_IGN);
@@ -16,6 +27,8 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   const captioneer::Command languages = captioneer::AddLanguagesCommand(app);
   const captioneer::Command dictionary = captioneer::AddDictionaryCommand(app);
+  const captioneer::Command form = captioneer::AddFormCommand(app);
+  const captioneer::Command show = captioneer::AddShowCommand(app);
 
   try {
     app.parse(argc, argv);
@@ -33,11 +46,13 @@ int main(int argc, char** argv) {
   try {
     if (app.got_subcommand("languages")) languages();
     if (app.got_subcommand("dictionary")) dictionary();
+    if (app.got_subcommand("form")) form();
+    if (app.got_subcommand("show")) show();
   } catch (const captioneer::UsageError& e) {
-    std::fprintf(stderr, "captioneer: %s\n", e.what());
+    std::fprintf(stderr, "captioneer: %s\n", OneLine(e.what()).c_str());
     return captioneer::kExitUsage;
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "captioneer: %s\n", e.what());
+    std::fprintf(stderr, "captioneer: %s\n", OneLine(e.what()).c_str());
     return captioneer::kExitFailure;
   }
   return 0;
