@@ -114,10 +114,10 @@ void BM_TextToBinary(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * binary.size()));
 }
 
-#define FORM_SIZES Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond)
-BENCHMARK(BM_WriteForm)->FORM_SIZES;
-BENCHMARK(BM_ReadForm)->FORM_SIZES;
-BENCHMARK(BM_BinaryToText)->FORM_SIZES;
-BENCHMARK(BM_TextToBinary)->FORM_SIZES;
+void FormSizes(benchmark::internal::Benchmark* b) { b->Arg(10)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond); }
+BENCHMARK(BM_WriteForm)->Apply(FormSizes);
+BENCHMARK(BM_ReadForm)->Apply(FormSizes);
+BENCHMARK(BM_BinaryToText)->Apply(FormSizes);
+BENCHMARK(BM_TextToBinary)->Apply(FormSizes);
 
 }  // namespace
