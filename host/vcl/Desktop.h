@@ -4,17 +4,30 @@
 // desktop (HeadlessDesktop.h) follows a script; others may show a screen.
 #pragma once
 
+#include "vcl/System.h"
 #include "win32/WindowDriver.h"
 
 namespace vcl {
 
 class TForm;
 
+// What an open-file dialog asks the user.
+struct TOpenFileRequest {
+  AnsiString Title;
+  AnsiString Filter;
+  AnsiString DefaultExt;
+  AnsiString FileName;
+};
+
 class TDesktop : public win32::WindowDriver {
  public:
   // Lets the user work with Form, which is shown and active, until Form has
   // a modal result. Raises when the user cannot answer.
   virtual void RunModal(TForm* Form) = 0;
+  // Lets the user pick a file to open. True, with Chosen set to the file,
+  // when the user confirms; false when the user cancels. The base raises
+  // EInvalidOperation: a desktop without file dialogs cannot answer.
+  virtual bool ChooseOpenFile(const TOpenFileRequest& Request, AnsiString& Chosen);
 };
 
 // The installed desktop; nil when there is none, and modal forms then fail.

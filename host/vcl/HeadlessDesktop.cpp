@@ -98,6 +98,27 @@ THeadlessDesktop& THeadlessDesktop::Then(TStep Step) {
   return *this;
 }
 
+THeadlessDesktop& THeadlessDesktop::ChooseFile(const AnsiString& Path) {
+  fileAnswers_.emplace_back(Path);
+  return *this;
+}
+
+THeadlessDesktop& THeadlessDesktop::CancelFileDialog() {
+  fileAnswers_.emplace_back(std::nullopt);
+  return *this;
+}
+
+bool THeadlessDesktop::ChooseOpenFile(const TOpenFileRequest& Request, AnsiString& Chosen) {
+  fileDialogs_.push_back(Request);
+  if (fileAnswers_.empty())
+    throw EInvalidOperation("The desktop's script has no answer left for the file dialog '" + Request.Title + "'");
+  std::optional<AnsiString> answer = std::move(fileAnswers_.front());
+  fileAnswers_.pop_front();
+  if (!answer) return false;
+  Chosen = *answer;
+  return true;
+}
+
 void THeadlessDesktop::RunModal(TForm* Form) {
   while (Form->ModalResult() == mrNone) {
     if (steps_.empty())

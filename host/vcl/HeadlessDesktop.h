@@ -11,6 +11,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "vcl/Desktop.h"
@@ -74,16 +75,30 @@ class THeadlessDesktop : public TDesktop {
   // Any other step, given the modal form.
   THeadlessDesktop& Then(TStep Step);
 
+  // File dialogs are answered from their own queue, in order: the next
+  // dialog picks Path (as typed: the dialog makes it a full path) ...
+  THeadlessDesktop& ChooseFile(const AnsiString& Path);
+  // ... or is cancelled. A dialog with no answer left raises
+  // EInvalidOperation.
+  THeadlessDesktop& CancelFileDialog();
+  std::size_t PendingFileAnswers() const { return fileAnswers_.size(); }
+  // What each file dialog asked, in order.
+  const std::vector<TOpenFileRequest>& FileDialogs() const { return fileDialogs_; }
+
   std::size_t PendingSteps() const { return steps_.size(); }
   const std::vector<TFormView>& Activations() const { return activations_; }
 
   void RunModal(TForm* Form) override;
   void Activated(HWND Window) override;
+  bool ChooseOpenFile(const TOpenFileRequest& Request, AnsiString& Chosen) override;
 
  private:
   std::deque<TStep> steps_;
   std::vector<TFormView> activations_;
   HWND leftWindow_ = nullptr;
+  // An empty optional cancels.
+  std::deque<std::optional<AnsiString>> fileAnswers_;
+  std::vector<TOpenFileRequest> fileDialogs_;
 };
 
 }  // namespace vcl

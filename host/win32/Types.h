@@ -9,6 +9,8 @@
 
 using BOOL = int;
 using DWORD = std::uint32_t;
+using WORD = std::uint16_t;
+using UINT = std::uint32_t;
 using LONG = std::int32_t;
 using UINT_PTR = std::uintptr_t;
 using LONG_PTR = std::intptr_t;
@@ -31,8 +33,10 @@ CAPTIONEER_DECLARE_HANDLE(HWND);
 CAPTIONEER_DECLARE_HANDLE(HHOOK);
 CAPTIONEER_DECLARE_HANDLE(HINSTANCE);
 CAPTIONEER_DECLARE_HANDLE(HMENU);
+CAPTIONEER_DECLARE_HANDLE(HRSRC);
 #undef CAPTIONEER_DECLARE_HANDLE
 using HMODULE = HINSTANCE;
+using HGLOBAL = void*;
 
 struct RECT {
   LONG left;
