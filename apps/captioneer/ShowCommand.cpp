@@ -192,6 +192,10 @@ void Run(const Options& O) {
   const vcl::TMsgDlgButtons buttons = ParseButtons(O.buttons);
   const CodePage page = OpenCodePage(O, language);
   const std::string message = HostText(page, "MESSAGE", O.message);
+  const std::optional<std::string> title =
+      O.title ? std::optional(HostText(page, "--title", *O.title)) : std::nullopt;
+  const std::optional<std::string> fontName =
+      O.fontName ? std::optional(HostText(page, "--font-name", *O.fontName)) : std::nullopt;
 
   vcl::THeadlessDesktop desktop;
   const vcl::TDesktopScope desktopScope(desktop);
@@ -208,8 +212,8 @@ void Run(const Options& O) {
   auto* captioneer = new Tolvane::TCaptioneer(mainForm);
   if (!O.load.empty() && !captioneer->LoadFrom(O.load)) throw Failure(O.load + ": no such file");
   if (language) captioneer->SetLanguage(*language);
-  if (O.title) captioneer->SetTitle(HostText(page, "--title", *O.title));
-  if (O.fontName) captioneer->Font()->SetName(HostText(page, "--font-name", *O.fontName));
+  if (title) captioneer->SetTitle(*title);
+  if (fontName) captioneer->Font()->SetName(*fontName);
   if (O.fontSize) captioneer->Font()->SetSize(*O.fontSize);
 
   const std::size_t before = desktop.Activations().size();
