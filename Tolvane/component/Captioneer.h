@@ -6,8 +6,9 @@
 // tables (dictionary/LanguageTable.cpp), the dictionary text file
 // (dictionary/DictionaryFile.cpp), the component's life cycle and published
 // properties (component/Captioneer.cpp), the dialog hook and the locale
-// groups (component/DialogHook.cpp) and the storage of the dictionary file
-// along with the form (component/FormStorage.cpp).
+// groups (component/DialogHook.cpp), the storage of the dictionary file
+// along with the form (component/FormStorage.cpp) and the About box
+// (design/AboutBox.cpp).
 #pragma once
 
 #include <memory>
@@ -90,6 +91,15 @@ class TCaptioneer : public vcl::TComponent {
   // Takes new translations from the file for keys the dictionary holds;
   // False when no such file exists.
   bool TranslateFrom(const vcl::AnsiString& AFileName);
+
+  // --- About box (design/AboutBox.cpp) ----------------------------------------
+  // Shows the product's name, version and copyright in a modal box captioned
+  // "About ...".
+  void ShowAbout();
+  // Shows AText in bold, centred, above an OK button, in a modal box
+  // captioned ACaption owned by Application; returns once the box is closed
+  // and freed. Exceptions from the host pass on after the box is freed.
+  void ShowTimedMessage(const vcl::AnsiString& ACaption, const vcl::AnsiString& AText);
 
   // --- Properties ------------------------------------------------------------
   const vcl::AnsiString& About() const { return FAbout; }

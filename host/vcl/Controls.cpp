@@ -6,7 +6,12 @@
 
 namespace vcl {
 
-TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(new TFont) {}
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(new TFont) {
+  font_->SetOnChange([this] {
+    if (!takingParentFont_) parentFont_ = false;
+    FontChanged();
+  });
+}
 
 TControl::~TControl() {
   SetParent(nullptr);
@@ -20,7 +25,31 @@ void TControl::SetParent(TWinControl* AParent) {
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
   }
   parent_ = AParent;
-  if (parent_ != nullptr) parent_->controls_.push_back(this);
+  if (parent_ != nullptr) {
+    parent_->controls_.push_back(this);
+    TakeParentFont();
+  }
+}
+
+void TControl::SetCaption(const AnsiString& Value) {
+  if (Value == caption_) return;
+  caption_ = Value;
+  TextChanged();
+}
+
+void TControl::SetParentFont(bool Value) {
+  parentFont_ = Value;
+  TakeParentFont();
+}
+
+void TControl::TakeParentFont() {
+  if (!parentFont_ || parent_ == nullptr) return;
+  struct Taking {
+    bool& flag;
+    ~Taking() { flag = false; }
+  } taking{takingParentFont_};
+  takingParentFont_ = true;
+  font_->Assign(parent_->Font());
 }
 
 void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
@@ -40,6 +69,10 @@ void TWinControl::GetChildren(const std::function<void(TComponent*)>& Proc, TCom
   if (Root != this) return;
   for (int i = 0; i < ComponentCount(); ++i)
     if (!Components(i)->HasParent()) Proc(Components(i));
+}
+
+void TWinControl::FontChanged() {
+  for (TControl* c : controls_) c->TakeParentFont();
 }
 
 TWinControl::~TWinControl() {

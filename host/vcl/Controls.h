@@ -17,9 +17,14 @@ class TControl : public TComponent {
   ~TControl() override;
 
   const AnsiString& Caption() const { return caption_; }
-  void SetCaption(const AnsiString& Value) { caption_ = Value; }
+  void SetCaption(const AnsiString& Value);
   TFont* Font() const { return font_; }
   void SetFont(const TFont* Value) { font_->Assign(Value); }
+  // Whether the control shows its parent's font: it takes the font when it
+  // gets a parent and whenever the parent's font changes. True when
+  // created; changing the control's own font makes it False.
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool Value);
 
   // The control that shows this one. Independent of Owner: a button owned by
   // a form may sit on a panel.
@@ -40,9 +45,21 @@ class TControl : public TComponent {
   // A control read inside a windowed control is shown by it.
   void SetParentComponent(TComponent* Value) override;
 
+ protected:
+  // After the caption changed.
+  virtual void TextChanged() {}
+  // After the font changed, whether by the control's own code or taken
+  // from the parent.
+  virtual void FontChanged() {}
+
  private:
+  friend class TWinControl;
+  void TakeParentFont();
+
   AnsiString caption_;
   TFont* font_;
+  bool parentFont_ = true;
+  bool takingParentFont_ = false;
   TWinControl* parent_ = nullptr;
   Integer left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };
@@ -61,6 +78,10 @@ class TWinControl : public TControl {
   // itself (a form being written), then also the components it owns that
   // have no parent control, in ownership order.
   void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
+
+ protected:
+  // Hands the font on to the controls shown here that show their parent's.
+  void FontChanged() override;
 
  private:
   friend class TControl;

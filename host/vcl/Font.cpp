@@ -94,12 +94,14 @@ Integer MulDiv(Integer a, Integer b, Integer c) {
 void TFont::Assign(const TPersistent* Source) {
   const auto* font = dynamic_cast<const TFont*>(Source);
   if (font == nullptr) AssignError(Source);
+  if (*this == *font) return;
   charset_ = font->charset_;
   color_ = font->color_;
   height_ = font->height_;
   name_ = font->name_;
   pitch_ = font->pitch_;
   style_ = font->style_;
+  if (onChange_) onChange_();
 }
 
 bool TFont::operator==(const TFont& Other) const {
@@ -109,6 +111,6 @@ bool TFont::operator==(const TFont& Other) const {
 
 Integer TFont::Size() const { return -MulDiv(height_, 72, PixelsPerInch); }
 
-void TFont::SetSize(Integer Value) { height_ = -MulDiv(Value, PixelsPerInch, 72); }
+void TFont::SetSize(Integer Value) { SetHeight(-MulDiv(Value, PixelsPerInch, 72)); }
 
 }  // namespace vcl

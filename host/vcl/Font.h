@@ -1,6 +1,8 @@
 // TFont and the graphics constants it is written with.
 #pragma once
 
+#include <functional>
+
 #include "vcl/IdentMap.h"
 #include "vcl/Object.h"
 #include "vcl/Set.h"
@@ -41,17 +43,22 @@ class TFont : public TPersistent {
   bool operator==(const TFont& Other) const;
 
   TFontCharset Charset() const { return charset_; }
-  void SetCharset(TFontCharset Value) { charset_ = Value; }
+  void SetCharset(TFontCharset Value) { Change(charset_, Value); }
   TColor Color() const { return color_; }
-  void SetColor(TColor Value) { color_ = Value; }
+  void SetColor(TColor Value) { Change(color_, Value); }
   Integer Height() const { return height_; }
-  void SetHeight(Integer Value) { height_ = Value; }
+  void SetHeight(Integer Value) { Change(height_, Value); }
   const AnsiString& Name() const { return name_; }
-  void SetName(const AnsiString& Value) { name_ = Value; }
+  void SetName(const AnsiString& Value) { Change(name_, Value); }
   TFontPitch Pitch() const { return pitch_; }
-  void SetPitch(TFontPitch Value) { pitch_ = Value; }
+  void SetPitch(TFontPitch Value) { Change(pitch_, Value); }
   TFontStyles Style() const { return style_; }
-  void SetStyle(TFontStyles Value) { style_ = Value; }
+  void SetStyle(TFontStyles Value) { Change(style_, Value); }
+
+  // Called after an attribute has changed (a setter or Assign that leaves
+  // every attribute as it was calls nothing). A control that shows the font
+  // listens here; Assign does not copy the handler.
+  void SetOnChange(std::function<void()> Value) { onChange_ = std::move(Value); }
 
   // Points, derived from Height at PixelsPerInch, rounded as MulDiv rounds.
   Integer Size() const;
@@ -64,6 +71,14 @@ class TFont : public TPersistent {
   AnsiString name_ = "MS Sans Serif";
   TFontPitch pitch_ = TFontPitch::fpDefault;
   TFontStyles style_;
+  std::function<void()> onChange_;
+
+  template <typename T>
+  void Change(T& Field, const T& Value) {
+    if (Field == Value) return;
+    Field = Value;
+    if (onChange_) onChange_();
+  }
 };
 
 // a * b / c rounded half away from zero, as the Windows MulDiv.

@@ -56,6 +56,7 @@ HWND TForm::Handle() {
 void TForm::SetVisible(bool Value) {
   if (Value == visible_) return;
   if (Value) {
+    PlaceOnShow();
     HWND h = Handle();
     visible_ = true;
     ShowWindow(h, SW_SHOWNORMAL);
@@ -104,6 +105,40 @@ void TForm::Close() {
     modalResult_ = mrCancel;
   else
     Hide();
+}
+
+TForm::Frame TForm::BorderFrame() const {
+  switch (borderStyle_) {
+    case bsNone: return {0, 0};
+    case bsSingle: return {3, 19};
+    case bsSizeable: return {4, 19};
+    case bsDialog: return {3, 19};
+    case bsToolWindow: return {3, 16};
+    case bsSizeToolWin: return {4, 16};
+  }
+  return {0, 0};
+}
+
+Integer TForm::ClientWidth() const { return Width() - 2 * BorderFrame().side; }
+
+void TForm::SetClientWidth(Integer Value) { SetWidth(Value + 2 * BorderFrame().side); }
+
+Integer TForm::ClientHeight() const {
+  const Frame frame = BorderFrame();
+  return Height() - 2 * frame.side - frame.captionBar;
+}
+
+void TForm::SetClientHeight(Integer Value) {
+  const Frame frame = BorderFrame();
+  SetHeight(Value + 2 * frame.side + frame.captionBar);
+}
+
+// Before the window is created or shown, so that it appears in place.
+void TForm::PlaceOnShow() {
+  if (position_ != poScreenCenter) return;
+  SetLeft((TheScreen().Width() - Width()) / 2);
+  SetTop((TheScreen().Height() - Height()) / 2);
+  if (handle_ != nullptr) MoveWindow(handle_, Left(), Top(), Width(), Height(), FALSE);
 }
 
 TForm* GetParentForm(const TControl* Control) {

@@ -21,6 +21,45 @@ class EInvalidOperation : public Exception {
   using Exception::Exception;
 };
 
+enum class TBorderIcon : Byte { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon, 4>;
+inline constexpr TBorderIcon biSystemMenu = TBorderIcon::biSystemMenu;
+inline constexpr TBorderIcon biMinimize = TBorderIcon::biMinimize;
+inline constexpr TBorderIcon biMaximize = TBorderIcon::biMaximize;
+inline constexpr TBorderIcon biHelp = TBorderIcon::biHelp;
+
+// The frame around a form's client area, per style (pixels):
+//   style           frame each side   caption bar
+//   bsNone                0                0
+//   bsSingle              3               19
+//   bsSizeable            4               19
+//   bsDialog              3               19
+//   bsToolWindow          3               16
+//   bsSizeToolWin         4               16
+enum class TFormBorderStyle : Byte { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+inline constexpr TFormBorderStyle bsNone = TFormBorderStyle::bsNone;
+inline constexpr TFormBorderStyle bsSingle = TFormBorderStyle::bsSingle;
+inline constexpr TFormBorderStyle bsSizeable = TFormBorderStyle::bsSizeable;
+inline constexpr TFormBorderStyle bsDialog = TFormBorderStyle::bsDialog;
+inline constexpr TFormBorderStyle bsToolWindow = TFormBorderStyle::bsToolWindow;
+inline constexpr TFormBorderStyle bsSizeToolWin = TFormBorderStyle::bsSizeToolWin;
+
+// Where a form goes when it is shown. poScreenCenter centres it on the
+// screen (TScreen::Width and Height) each time it is shown; the default
+// positions are the window system's choice, and the host's keeps the
+// designed Left and Top for them.
+enum class TPosition : Byte { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter };
+inline constexpr TPosition poDesigned = TPosition::poDesigned;
+inline constexpr TPosition poDefault = TPosition::poDefault;
+inline constexpr TPosition poDefaultPosOnly = TPosition::poDefaultPosOnly;
+inline constexpr TPosition poDefaultSizeOnly = TPosition::poDefaultSizeOnly;
+inline constexpr TPosition poScreenCenter = TPosition::poScreenCenter;
+
+// Left, Top, Width and Height of a form are those of its window, frame
+// included; ClientWidth and ClientHeight are the inside of the frame, and
+// setting either side sets the other. A form is created 320 x 240,
+// bsSizeable, with a system menu, minimize and maximize buttons, at
+// poDesigned.
 class TForm : public TWinControl {
  public:
   explicit TForm(TComponent* AOwner);
@@ -57,13 +96,36 @@ class TForm : public TWinControl {
   Integer HelpContext() const { return helpContext_; }
   void SetHelpContext(Integer Value) { helpContext_ = Value; }
 
+  TBorderIcons BorderIcons() const { return borderIcons_; }
+  void SetBorderIcons(TBorderIcons Value) { borderIcons_ = Value; }
+  // Changing the style keeps the outer size; the client area follows.
+  TFormBorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(TFormBorderStyle Value) { borderStyle_ = Value; }
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition Value) { position_ = Value; }
+
+  Integer ClientWidth() const;
+  void SetClientWidth(Integer Value);
+  Integer ClientHeight() const;
+  void SetClientHeight(Integer Value);
+
  private:
+  struct Frame {
+    Integer side;
+    Integer captionBar;
+  };
+  Frame BorderFrame() const;
+  void PlaceOnShow();
+
   HWND handle_ = nullptr;
   bool creatingHandle_ = false;
   bool visible_ = false;
   bool modal_ = false;
   TModalResult modalResult_ = mrNone;
   Integer helpContext_ = 0;
+  TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
+  TFormBorderStyle borderStyle_ = bsSizeable;
+  TPosition position_ = poDesigned;
 };
 
 // The form that shows Control: the top of its chain of parents, when that
@@ -84,6 +146,10 @@ class TScreen : public TComponent {
   TScreen() : TComponent(nullptr) {}
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor Value) { cursor_ = Value; }
+
+  // The host's one screen, in pixels.
+  Integer Width() const { return 1024; }
+  Integer Height() const { return 768; }
 
   int FormCount() const { return static_cast<int>(forms_.size()); }
   TForm* Forms(int Index) const;

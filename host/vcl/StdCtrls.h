@@ -30,9 +30,28 @@ class TButton : public TWinControl {
   bool cancel_ = false;
 };
 
+// A text. With AutoSize (the default) its Width and Height follow its
+// caption and font (TextMetrics.h): the widest line and the lines' heights.
+// An "&" marks the next character as the accelerator and is not drawn
+// ("&&" draws one "&"); an empty caption measures as one space. Left and Top
+// stay. A label being read from a form file is sized once it is loaded.
 class TLabel : public TControl {
  public:
   explicit TLabel(TComponent* AOwner);
+
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool Value);
+
+  void Loaded() override;
+
+ protected:
+  void TextChanged() override { AdjustBounds(); }
+  void FontChanged() override { AdjustBounds(); }
+
+ private:
+  void AdjustBounds();
+
+  bool autoSize_ = true;
 };
 
 class TPanel : public TWinControl {

@@ -22,11 +22,15 @@ struct Hook {
   std::atomic<bool> removed{false};
 };
 using HookRef = std::shared_ptr<Hook>;
+// A chain is never changed in place: installing or removing a hook puts a
+// new chain in its place. Sending an event then only shares the chain in
+// force, so the hooks' fast path allocates nothing.
+using Chain = std::shared_ptr<const std::vector<HookRef>>;
 
 struct Registry {
   std::mutex mutex;
   // Each chain holds its most recent hook first.
-  std::unordered_map<DWORD, std::vector<HookRef>> chains;
+  std::unordered_map<DWORD, Chain> chains;
   std::uintptr_t nextHandle = 0x100;
   int pendingFailures = 0;
 };
@@ -38,19 +42,20 @@ Registry& Hooks() {
   return *registry;
 }
 
-// One running chain: a copy of the chain taken when the event was sent (so
-// hooks installed meanwhile wait for the next event) and the position of the
-// hook that runs now. Chains nest when a hook causes another event.
+// One running chain: the chain in force when the event was sent (so hooks
+// installed meanwhile wait for the next event) and the position of the hook
+// that runs now. Chains nest when a hook causes another event.
 struct RunningChain {
-  std::vector<HookRef> hooks;
+  Chain hooks;
   std::size_t current = 0;
 };
 thread_local std::vector<RunningChain*> runningChains;
 
 // Calls the first hook at or after From that is still installed.
 LRESULT CallFrom(RunningChain& Chain, std::size_t From, int nCode, WPARAM wParam, LPARAM lParam) {
-  for (std::size_t i = From; i < Chain.hooks.size(); ++i) {
-    if (Chain.hooks[i]->removed) continue;
+  const std::vector<HookRef>& hooks = *Chain.hooks;
+  for (std::size_t i = From; i < hooks.size(); ++i) {
+    if (hooks[i]->removed) continue;
     std::size_t saved = Chain.current;
     Chain.current = i;
     struct Restore {
@@ -58,7 +63,7 @@ LRESULT CallFrom(RunningChain& Chain, std::size_t From, int nCode, WPARAM wParam
       std::size_t saved;
       ~Restore() { chain.current = saved; }
     } restore{Chain, saved};
-    return Chain.hooks[i]->proc(nCode, wParam, lParam);
+    return hooks[i]->proc(nCode, wParam, lParam);
   }
   return 0;
 }
@@ -89,8 +94,11 @@ HHOOK SetWindowsHookExA(int idHook, HOOKPROC lpfn, HINSTANCE, DWORD dwThreadId) 
   hook->handle = reinterpret_cast<HHOOK>(r.nextHandle++);
   hook->proc = lpfn;
   hook->thread = dwThreadId;
-  auto& chain = r.chains[dwThreadId];
-  chain.insert(chain.begin(), hook);
+  Chain& chain = r.chains[dwThreadId];
+  auto next = std::make_shared<std::vector<HookRef>>();
+  next->push_back(hook);
+  if (chain) next->insert(next->end(), chain->begin(), chain->end());
+  chain = std::move(next);
   return hook->handle;
 }
 
@@ -104,11 +112,12 @@ BOOL UnhookWindowsHookEx(HHOOK hhk) {
   Registry& r = Hooks();
   std::lock_guard lock(r.mutex);
   for (auto& [thread, chain] : r.chains) {
-    auto it = std::find_if(chain.begin(), chain.end(),
-                           [hhk](const HookRef& h) { return h->handle == hhk; });
-    if (it == chain.end()) continue;
+    auto it = std::find_if(chain->begin(), chain->end(), [hhk](const HookRef& h) { return h->handle == hhk; });
+    if (it == chain->end()) continue;
     (*it)->removed = true;
-    chain.erase(it);
+    auto next = std::make_shared<std::vector<HookRef>>(*chain);
+    next->erase(next->begin() + (it - chain->begin()));
+    chain = std::move(next);
     return TRUE;
   }
   SetLastError(ERROR_INVALID_HOOK_HANDLE);
@@ -124,7 +133,7 @@ LRESULT CallHooks(int idHook, int nCode, WPARAM wParam, LPARAM lParam) {
     Registry& r = Hooks();
     std::lock_guard lock(r.mutex);
     auto it = r.chains.find(GetCurrentThreadId());
-    if (it == r.chains.end() || it->second.empty()) return 0;
+    if (it == r.chains.end() || it->second->empty()) return 0;
     chain.hooks = it->second;
   }
   runningChains.push_back(&chain);
@@ -138,7 +147,7 @@ int HookCount(DWORD ThreadId) {
   Registry& r = Hooks();
   std::lock_guard lock(r.mutex);
   auto it = r.chains.find(ThreadId);
-  return it == r.chains.end() ? 0 : static_cast<int>(it->second.size());
+  return it == r.chains.end() ? 0 : static_cast<int>(it->second->size());
 }
 
 void FailNextHookInstallations(int Count) {
@@ -151,7 +160,7 @@ void ResetHooks() {
   Registry& r = Hooks();
   std::lock_guard lock(r.mutex);
   for (auto& [thread, chain] : r.chains)
-    for (auto& hook : chain) hook->removed = true;
+    for (auto& hook : *chain) hook->removed = true;
   r.chains.clear();
   r.pendingFailures = 0;
 }
@@ -163,7 +172,7 @@ void ReleaseThreadHooks(DWORD ThreadId) {
   std::lock_guard lock(r.mutex);
   auto it = r.chains.find(ThreadId);
   if (it == r.chains.end()) return;
-  for (auto& hook : it->second) hook->removed = true;
+  for (auto& hook : *it->second) hook->removed = true;
   r.chains.erase(it);
 }
 
