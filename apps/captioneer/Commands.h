@@ -30,5 +30,6 @@ Command AddLanguagesCommand(CLI::App& app);
 Command AddDictionaryCommand(CLI::App& app);
 Command AddFormCommand(CLI::App& app);
 Command AddShowCommand(CLI::App& app);
+Command AddDesignCommand(CLI::App& app);
 
 }  // namespace captioneer
