@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -177,6 +179,25 @@ TEST(CliForm, BinaryGoesToAPipeAndTextToAFile) {
   ASSERT_EQ(text.status, 0) << text.err;
   EXPECT_EQ(text.out, "");
   EXPECT_EQ(TestDir::Read(dir.Path("out.txt")), FormFixture("one_default.txt"));
+}
+
+// Binary bytes are not written to a terminal; standard output here is a
+// pseudo-terminal that the test holds open.
+TEST(CliForm, BinaryIsRefusedOnATerminal) {
+  struct Terminal {
+    int fd = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ~Terminal() {
+      if (fd >= 0) ::close(fd);
+    }
+  } terminal;
+  if (terminal.fd < 0 || ::grantpt(terminal.fd) != 0 || ::unlockpt(terminal.fd) != 0)
+    GTEST_SKIP() << "no pseudo-terminal available";
+  TestDir dir;
+  const std::string command = std::string("'") + CAPTIONEER_EXE + "' form binary '" + FormPath("one_default.txt") +
+                              "' >'" + ::ptsname(terminal.fd) + "' 2>'" + dir.Path("stderr") + "'";
+  const int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
+  EXPECT_NE(TestDir::Read(dir.Path("stderr")).find("-o FILE"), std::string::npos);
 }
 
 // Loading a form its program would read and writing it again gives the
