@@ -30,6 +30,7 @@ Command AddLanguagesCommand(CLI::App& app);
 Command AddDictionaryCommand(CLI::App& app);
 Command AddFormCommand(CLI::App& app);
 Command AddShowCommand(CLI::App& app);
+Command AddAboutCommand(CLI::App& app);
 Command AddDesignCommand(CLI::App& app);
 
 }  // namespace captioneer

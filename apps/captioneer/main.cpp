@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
   const captioneer::Command dictionary = captioneer::AddDictionaryCommand(app);
   const captioneer::Command form = captioneer::AddFormCommand(app);
   const captioneer::Command show = captioneer::AddShowCommand(app);
+  const captioneer::Command about = captioneer::AddAboutCommand(app);
   const captioneer::Command design = captioneer::AddDesignCommand(app);
 
   try {
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
     if (app.got_subcommand("dictionary")) dictionary();
     if (app.got_subcommand("form")) form();
     if (app.got_subcommand("show")) show();
+    if (app.got_subcommand("about")) about();
     if (app.got_subcommand("design")) design();
   } catch (const captioneer::UsageError& e) {
     std::fprintf(stderr, "captioneer: %s\n", OneLine(e.what()).c_str());
