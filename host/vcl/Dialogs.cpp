@@ -42,12 +42,10 @@ AnsiString TitleOf(TMsgDlgType DlgType) {
   return Application->Title();
 }
 
-// Geometry: an 8-pixel margin, 8 pixels between buttons, a dialog frame of
-// 3 pixels each side and a 19-pixel caption bar around the client area.
+// Geometry of the client area: an 8-pixel margin, 8 pixels between buttons.
+// The form has a dialog frame around it.
 constexpr Integer kMargin = 8;
 constexpr Integer kSpacing = 8;
-constexpr Integer kFrame = 3;
-constexpr Integer kCaptionBar = 19;
 
 }  // namespace
 
@@ -84,7 +82,9 @@ TForm* CreateMessageDialog(const AnsiString& Msg, TMsgDlgType DlgType, TMsgDlgBu
   }
   Integer clientWidth = std::max(x - kSpacing, text->Left() + text->Width()) + kMargin;
   Integer clientHeight = y + rowHeight + kMargin;
-  form->SetBounds(0, 0, clientWidth + 2 * kFrame, clientHeight + kCaptionBar + 2 * kFrame);
+  form->SetBorderStyle(bsDialog);
+  form->SetClientWidth(clientWidth);
+  form->SetClientHeight(clientHeight);
   return form.release();
 }
 

@@ -43,6 +43,8 @@ TEST_F(DialogsTest, DialogHoldsItsButtonsInOrderOwnedAndShownByTheForm) {
   EXPECT_EQ(dialog->Owner(), Application);
   EXPECT_EQ(dialog->Caption(), "Warning");
   EXPECT_FALSE(dialog->Visible());
+  EXPECT_EQ(dialog->BorderStyle(), bsDialog);
+  EXPECT_EQ(dialog->Width(), dialog->ClientWidth() + 6);
 
   const char* names[] = {"Yes", "No", "OK", "Cancel", "Abort", "Retry", "Ignore", "All", "Help"};
   const char* captions[] = {"&Yes", "&No", "OK", "Cancel", "&Abort", "&Retry", "&Ignore", "&All", "&Help"};
@@ -59,7 +61,7 @@ TEST_F(DialogsTest, DialogHoldsItsButtonsInOrderOwnedAndShownByTheForm) {
     EXPECT_EQ(b->Caption(), captions[i]);
     EXPECT_EQ(GetParentForm(b), dialog.get());
     EXPECT_GT(b->Left(), previousRight);
-    EXPECT_LE(b->Left() + b->Width(), dialog->Width());
+    EXPECT_LE(b->Left() + b->Width(), dialog->ClientWidth());
     previousRight = b->Left() + b->Width();
   }
 }
