@@ -8,23 +8,10 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "run_captioneer.h"
 #include "test_dir.h"
 
 namespace {
-
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-// Runs captioneer with the given arguments (already quoted for the shell).
-Outcome Captioneer(const TestDir& dir, const std::string& args) {
-  const std::string command = std::string("'") + CAPTIONEER_EXE + "' " + args + " >'" + dir.Path("stdout") +
-                              "' 2>'" + dir.Path("stderr") + "' </dev/null";
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, TestDir::Read(dir.Path("stdout")), TestDir::Read(dir.Path("stderr"))};
-}
 
 int CountLines(const std::string& s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); }
 

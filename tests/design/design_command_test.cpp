@@ -7,23 +7,11 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "run_captioneer.h"
 #include "test_dir.h"
 #include "win32/stand_in_program.h"
 
 namespace {
-
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Outcome Captioneer(const TestDir& dir, const std::string& args) {
-  const std::string command = "cd '" + dir.path() + "' && '" + std::string(CAPTIONEER_EXE) + "' " + args +
-                              " >stdout 2>stderr </dev/null";
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, TestDir::Read(dir.Path("stdout")), TestDir::Read(dir.Path("stderr"))};
-}
 
 bool Has(const std::string& Out, const std::string& Line) { return Out.find(Line + "\n") != std::string::npos; }
 
