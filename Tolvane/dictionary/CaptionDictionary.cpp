@@ -24,6 +24,22 @@ const std::array<const vcl::TResStringRec*, 11> kSlotKeys = {
 // Longest translation a button takes from an entry.
 constexpr std::size_t kMaxCaption = 255;
 
+// A value read as text. The component's own caller passes vtAnsiString
+// values only; a character gives itself, and any value of another kind gives
+// the empty text rather than a number read as an address.
+vcl::AnsiString TextOf(const vcl::TVarRec& Value) {
+  switch (Value.VType) {
+    case vcl::vtAnsiString:
+      return Value.VAnsiString != nullptr ? static_cast<const char*>(Value.VAnsiString) : "";
+    case vcl::vtPChar:
+      return Value.VPChar != nullptr ? Value.VPChar : "";
+    case vcl::vtChar:
+      return vcl::AnsiString(1, Value.VChar);
+    default:
+      return "";
+  }
+}
+
 bool StartsWith(const vcl::AnsiString& s, std::string_view prefix) {
   return s.size() >= prefix.size() && std::string_view(s).substr(0, prefix.size()) == prefix;
 }
@@ -41,9 +57,8 @@ void TCaptioneer::ReplaceCaptions(const vcl::TVarRec* Args, int Args_High) {
   // Callers pass at least eleven text values; fewer are read as far as they go.
   const int slots = std::min<int>(static_cast<int>(kSlotKeys.size()), Args_High + 1);
   for (int slot = 0; slot < slots; ++slot) {
-    const auto* text = static_cast<const char*>(Args[slot].VAnsiString);
     const vcl::AnsiString entry =
-        vcl::LoadResString(kSlotKeys[static_cast<std::size_t>(slot)]) + "|" + (text != nullptr ? text : "");
+        vcl::LoadResString(kSlotKeys[static_cast<std::size_t>(slot)]) + "|" + TextOf(Args[slot]);
     // The prefix runs to the entry's first bar, which may lie inside the key.
     const std::string_view prefix = std::string_view(entry).substr(0, entry.find('|') + 1);
     const int index = FindFirst(*FCaptions, prefix);

@@ -77,11 +77,14 @@ TEST_F(CaptionDictionary, HostTextWithABarMatchesUpToItsFirstBar) {
   EXPECT_EQ(Dictionary(c)[0], "Y|es|Ja");
 }
 
-TEST_F(CaptionDictionary, NilAndFewerValues) {
+TEST_F(CaptionDictionary, NilFewerAndNonTextValues) {
   TCaptioneer c(nullptr);
-  std::array<TVarRec, 2> args{TVarRec::AnsiStr(nullptr), TVarRec::AnsiStr("Nein")};
-  c.ReplaceCaptions(args.data(), 1);
-  EXPECT_EQ(Dictionary(c), (Lines{"&Yes|", "&No|Nein"}));
+  TVarRec character{};
+  character.VType = vcl::vtChar;
+  character.VChar = 'J';
+  std::array<TVarRec, 4> args{TVarRec::AnsiStr(nullptr), TVarRec::AnsiStr("Nein"), TVarRec::Int(12345), character};
+  c.ReplaceCaptions(args.data(), 3);
+  EXPECT_EQ(Dictionary(c), (Lines{"&Yes|", "&No|Nein", "OK|", "Cancel|J"}));
 }
 
 namespace {
