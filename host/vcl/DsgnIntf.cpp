@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "vcl/DefaultEditors.h"
 #include "vcl/SysUtils.h"
 
 namespace vcl {
@@ -232,8 +233,7 @@ TPropertyEditorClass FindPropertyEditor(TComponentClass ComponentClass, const TP
     }
   }
   if (best != nullptr) return best->EditorClass;
-  if (Prop.Kind == TTypeKind::tkString) return PropertyEditorClass<TStringProperty>();
-  return PropertyEditorClass<TPropertyEditor>();
+  return DefaultPropertyEditor(Prop.Kind);
 }
 
 TComponentEditorPtr GetComponentEditor(TComponent* Component, TDesigner* Designer) {

@@ -257,8 +257,8 @@ std::vector<TPaletteEntry> PalettePages();
 
 // The editor for property Prop of components of class ComponentClass: the
 // best fitting registration (a more derived class first, then one for the
-// property's name, then the later one); TStringProperty for an
-// unregistered string property; TPropertyEditor otherwise.
+// property's name, then the later one); without one, the default editor of
+// the property's kind (DefaultEditors.h).
 TPropertyEditorClass FindPropertyEditor(TComponentClass ComponentClass, const TPropInfo& Prop);
 
 // Frees a component editor the way its base is released: the last

@@ -27,11 +27,22 @@ TEST(DesignCommand, EachPackagePrintsItsPaletteEditorsAndVerbs) {
                                    std::string("page\tQuendale"),
                                    std::string("component\tTCaptioneer\tbitmap 392 bytes 24x24 4bpp"),
                                    std::string("placed\tCaptioneer1\tTCaptioneer"),
+                                   std::string("property\tName\t136\tCaptioneer1"),
+                                   std::string("property\tTag\t136\t0"),
                                    std::string("property\tAbout\t68\t(About...)"),
-                                   std::string("property\tFileName\t4\t"), std::string("verb\t0\tAbout Captioneer"),
+                                   std::string("property\tCaptions\t74\t(TStringList)"),
+                                   std::string("property\tFileName\t4\t"), std::string("property\tLocale\t136\t0"),
+                                   std::string("property\tTitle\t136\t"),
+                                   std::string("property\tTranslate\t169\tTrue"),
+                                   std::string("property\tFont\t74\t(TFont)"),
+                                   std::string("property\tLanguage\t169\tlnUser"),
+                                   std::string("property\tOnTranslate\t169\t"),
+                                   std::string("property\tOnTranslated\t169\t"),
+                                   std::string("verb\t0\tAbout Captioneer"),
                                    std::string("verb\t1\tHelp Contents")})
       EXPECT_TRUE(Has(r.out, line)) << package << ": no line " << line << " in\n" << r.out;
     EXPECT_EQ(r.out.find("verb\t2"), std::string::npos);
+    EXPECT_EQ(r.out.find("(unknown)"), std::string::npos) << r.out;
   }
 }
 

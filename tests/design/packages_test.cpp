@@ -73,6 +73,15 @@ TEST_F(LoadedPackageTest, ThePlacedComponentShowsItsEditors) {
   env.Inspector().SetValue(placed, "FileName", "typed.txt");
   EXPECT_EQ(env.Designer().ModifiedCount(), 1);
   EXPECT_THROW(env.Inspector().SetValue(placed, "About", "x"), ide::EPropertyError);
+  // Sub-objects are edited in their sub-rows only; an enumeration takes a member's name.
+  EXPECT_THROW(env.Inspector().SetValue(placed, "Font", "x"), ide::EPropertyError);
+  env.Inspector().SetValue(placed, "Language", "lnGerman");
+  EXPECT_EQ(env.Designer().ModifiedCount(), 2);
+  for (const ide::TInspectorRow& row : env.Inspector().Rows(placed)) {
+    if (row.Name == "Language") {
+      EXPECT_EQ(row.Value, "lnGerman");
+    }
+  }
 }
 
 TEST(PackageLoadTest, APackageOfAnotherHostVersionIsRefused) {
