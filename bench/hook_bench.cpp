@@ -72,6 +72,15 @@ class HookedApplication {
   Tolvane::TCaptioneer* captioneer_ = nullptr;
 };
 
+// Sends the CBT event Code to the thread's hooks once per iteration and
+// reports the allocations made per event.
+void SendEvents(benchmark::State& state, int Code) {
+  const long long before = allocations.load();
+  for (auto _ : state) benchmark::DoNotOptimize(win32::CallHooks(WH_CBT, Code, 0, 0));
+  state.counters["allocs_per_event"] =
+      benchmark::Counter(static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations()));
+}
+
 void BM_HookPassOn(benchmark::State& state) {
   HookedApplication app;
   if (Tolvane::CBTHook == nullptr) {
@@ -79,10 +88,7 @@ void BM_HookPassOn(benchmark::State& state) {
     return;
   }
   const int code = static_cast<int>(state.range(0));
-  const long long before = allocations.load();
-  for (auto _ : state) benchmark::DoNotOptimize(win32::CallHooks(WH_CBT, code, 0, 0));
-  state.counters["allocs_per_event"] =
-      benchmark::Counter(static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations()));
+  SendEvents(state, code);
   state.SetLabel(code == HCBT_SETFOCUS ? "HCBT_SETFOCUS" : "HCBT_MOVESIZE");
 }
 BENCHMARK(BM_HookPassOn)->Arg(HCBT_SETFOCUS)->Arg(HCBT_MOVESIZE);
@@ -96,10 +102,7 @@ void BM_HostChainPassOn(benchmark::State& state) {
     return;
   }
   const int code = static_cast<int>(state.range(0));
-  const long long before = allocations.load();
-  for (auto _ : state) benchmark::DoNotOptimize(win32::CallHooks(WH_CBT, code, 0, 0));
-  state.counters["allocs_per_event"] =
-      benchmark::Counter(static_cast<double>(allocations.load() - before) / static_cast<double>(state.iterations()));
+  SendEvents(state, code);
   win32::ResetHooks();
 }
 BENCHMARK(BM_HostChainPassOn)->Arg(HCBT_SETFOCUS)->Arg(HCBT_MOVESIZE);
